@@ -1,0 +1,4 @@
+#pragma once
+
+// Reads GameDirectory from the current user's registry.
+void ReadGameDirectory();
