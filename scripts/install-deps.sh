@@ -7,7 +7,7 @@ set -euo pipefail
 host_packages=(cmake make g++ pkg-config googletest libgtest-dev libbenchmark-dev
                clang libclang-rt-14-dev binutils python3)
 windows_packages=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386
-                  xvfb xauth locales fonts-ipafont-gothic)
+                  fonts-wine xvfb xauth locales fonts-ipafont-gothic)
 
 case "${1:-all}" in
   host) wanted=("${host_packages[@]}") ;;
