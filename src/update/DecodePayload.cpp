@@ -46,6 +46,13 @@ void CopyMatch(std::uint8_t* op, std::ptrdiff_t distance, std::ptrdiff_t length)
 
 [[noreturn]] void FailMalformed() { throw EReadError(Messages::SReadError); }
 
+// The flag byte sits in the top eight bits with a marker bit below it, and
+// moves up one bit per item: the leading zero bits then count the literal
+// bytes ahead in the group, and the group is used up when only the marker is
+// left, at the top.
+constexpr std::uint32_t kGroupUsedUp = 0x80000000u;
+std::uint32_t LoadFlags(std::uint8_t flagByte) { return static_cast<std::uint32_t>(flagByte) << 24 | 0x00800000u; }
+
 // Runs the token stream in[0, packedSize) into the window until the produced
 // count reaches unpackedSize, writing full blocks to output as the window fills.
 // Every read of the stream and every copy source is checked before it is used.
@@ -59,19 +66,27 @@ void DecodeTokens(const std::uint8_t* in, std::int32_t packedSize, std::int32_t 
 
     // The first flag byte is taken even for an empty stream; it then lies in
     // the spare bytes and puts ip past iend, so any item would fail its check.
-    unsigned flags = *ip++;
-    int items = 0;
+    std::uint32_t flags = LoadFlags(*ip++);
 
-    while (flushed + (op - window) < unpackedSize) {
+    for (std::int64_t left; (left = unpackedSize - flushed - (op - window)) > 0;) {
         if (ip >= iend) goto malformed;
-        if ((flags & kCodedItemFlag) == 0) {
-            *op++ = *ip++;
+        if ((flags & kGroupUsedUp) == 0) {
+            // The literal bytes up to the next coded item move together; they
+            // stop early where the stream or the output ends, as single items would.
+            std::ptrdiff_t count = __builtin_clz(flags);
+            if (count > iend - ip) count = iend - ip;
+            if (count > left) count = static_cast<std::ptrdiff_t>(left);
+            std::memcpy(op, ip, kItemsPerGroup);
+            op += count;
+            ip += count;
+            flags <<= count;
         } else if (IsLiteralRun(*ip)) {
             const std::ptrdiff_t length = LiteralRunLength(*ip++);
             if (iend - ip < length) goto malformed;
             CopyChunks(op, ip, op + length);
             op += length;
             ip += length;
+            flags <<= 1;
         } else {
             const unsigned code = *ip++;
             std::ptrdiff_t distance;
@@ -93,14 +108,11 @@ void DecodeTokens(const std::uint8_t* in, std::int32_t packedSize, std::int32_t 
             if (distance > op - window) goto malformed;
             CopyMatch(op, distance, length);
             op += length;
+            flags <<= 1;
         }
         // After an eighth item the next flag byte is taken at once, even when
         // no item follows; ip is at most iend here, so it is a spare byte then.
-        flags <<= 1;
-        if (++items == kItemsPerGroup) {
-            flags = *ip++;
-            items = 0;
-        }
+        if (flags == kGroupUsedUp) flags = LoadFlags(*ip++);
         if (op >= wflush) {
             output.WriteBuffer(window, kBlockSize);
             std::memmove(window, window + kBlockSize, static_cast<std::size_t>(op - window - kBlockSize));
