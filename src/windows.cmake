@@ -23,7 +23,7 @@ include(${PROJECT_SOURCE_DIR}/resources/payloads.cmake)
 
 # An updater executable carrying the given resource script.
 function(add_updater name resource_script)
-  add_executable(${name} WIN32 shell/main_win.cpp ${resource_script})
+  add_executable(${name} WIN32 shell/main_win.cpp shell/Terminate_win.cpp ${resource_script})
   target_link_libraries(${name} PRIVATE updater_app)
   target_link_options(${name} PRIVATE -static -s -Wl,--gc-sections)
 endfunction()

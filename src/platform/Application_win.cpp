@@ -55,7 +55,7 @@ TApplication::TApplication()
     RegisterClassW(&windowClass);
     // The application's own window carries the taskbar entry; it has no size
     // of its own and stands at the centre of the screen.
-    handle_ = CreateWindowExW(0, kClassName, WideFromCp932(title_).c_str(),
+    handle_ = CreateWindowExW(0, kClassName, WideText(title_).c_str(),
                               WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                               GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
                               nullptr, instance_, nullptr);
@@ -119,7 +119,7 @@ int TApplication::MessageBox(const std::string& text, const std::string& caption
     const HWND active = GetActiveWindow();
     const HWND focus = GetFocus();
     const std::vector<HWND> disabled = DisableTaskWindows();
-    const int result = MessageBoxW(handle_, WideFromCp932(text).c_str(), WideFromCp932(caption).c_str(), flags);
+    const int result = MessageBoxW(handle_, WideText(text).c_str(), WideText(caption).c_str(), flags);
     for (HWND window : disabled) EnableWindow(window, TRUE);
     if (active) SetActiveWindow(active);
     if (focus) SetFocus(focus);

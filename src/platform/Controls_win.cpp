@@ -12,7 +12,7 @@ void TControl::PlaceAt(int scrollX, int scrollY) {
 void TButton::CreateHandle(HWND parent, HFONT font) {
     DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY;
     if (!enabled_) style |= WS_DISABLED;
-    handle_ = CreateWindowExW(0, L"BUTTON", WideFromCp932(caption_).c_str(), style, bounds_.left, bounds_.top,
+    handle_ = CreateWindowExW(0, L"BUTTON", WideText(caption_).c_str(), style, bounds_.left, bounds_.top,
                               bounds_.width, bounds_.height, parent, nullptr, Application->Instance(), nullptr);
     SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);

@@ -27,7 +27,7 @@ void TForm::SetLayout(const TFormLayout& layout) {
     className_ = layout.className;
     font_ = CreateFontW(layout.fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, layout.fontCharset,
                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                        WideFromCp932(layout.fontName).c_str());
+                        WideText(layout.fontName).c_str());
 }
 
 void TForm::SetLeft(int left) {
@@ -50,7 +50,7 @@ void TForm::DoCreate() {
 
 void TForm::HandleNeeded() {
     if (handle_) return;
-    const std::wstring className = WideFromCp932(className_);
+    const WideText className(className_);
     WNDCLASSW windowClass{};
     if (!GetClassInfoW(application_.Instance(), className.c_str(), &windowClass)) {
         windowClass.style = CS_DBLCLKS;
@@ -62,7 +62,7 @@ void TForm::HandleNeeded() {
         windowClass.lpszClassName = className.c_str();
         RegisterClassW(&windowClass);
     }
-    handle_ = CreateWindowExW(WS_EX_CONTROLPARENT, className.c_str(), WideFromCp932(caption_).c_str(), kFormStyle,
+    handle_ = CreateWindowExW(WS_EX_CONTROLPARENT, className.c_str(), WideText(caption_).c_str(), kFormStyle,
                               left_, top_, width_, height_, application_.Handle(), nullptr, application_.Instance(),
                               this);
     if (!handle_) throw EOutOfResources(Messages::SOutOfResources);

@@ -46,7 +46,7 @@ void TCanvas::FillRect(const RECT& rect) {
 }
 
 void TCanvas::TextOut(int x, int y, const std::string& text) {
-    const std::wstring face = WideFromCp932(font_.name);
+    const WideText face(font_.name);
     HFONT font = CreateFontW(font_.height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, font_.charset,
                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face.c_str());
     HGDIOBJ previous = SelectObject(dc_, font);
@@ -57,8 +57,8 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
         SetBkMode(dc_, OPAQUE);
         SetBkColor(dc_, brush_.color);
     }
-    const std::wstring wide = WideFromCp932(text);
-    ExtTextOutW(dc_, x, y, 0, nullptr, wide.c_str(), static_cast<UINT>(wide.size()), nullptr);
+    const WideText wide(text);
+    ExtTextOutW(dc_, x, y, 0, nullptr, wide.c_str(), static_cast<UINT>(wide.length()), nullptr);
     SelectObject(dc_, previous);
     DeleteObject(font);
 }

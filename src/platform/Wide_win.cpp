@@ -6,10 +6,9 @@ namespace {
 constexpr UINT kCodePage932 = 932;
 }
 
-std::wstring WideFromCp932(const std::string& text) {
-    if (text.empty()) return std::wstring();
-    const int length = MultiByteToWideChar(kCodePage932, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(kCodePage932, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
+WideText::WideText(const std::string& cp932) {
+    const int size = static_cast<int>(cp932.size());
+    const int length = size ? MultiByteToWideChar(kCodePage932, 0, cp932.data(), size, nullptr, 0) : 0;
+    chars_.resize(static_cast<std::size_t>(length) + 1);
+    if (length) MultiByteToWideChar(kCodePage932, 0, cp932.data(), size, chars_.data(), length);
 }
