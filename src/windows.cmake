@@ -29,6 +29,8 @@ function(add_updater name resource_script)
 endfunction()
 
 add_updater(updater ${UPDATER_RESOURCE_SCRIPT})
+# The update benchmark carries the same payloads.
+add_library(updater_resources OBJECT ${UPDATER_RESOURCE_SCRIPT})
 set_target_properties(updater PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${UPDATER_BIN_DIR})
 
 add_updater(updater-no-exe2 ${UPDATER_NO_EXE2_RESOURCE_SCRIPT})
