@@ -95,11 +95,17 @@ void TApplication::Run() {
     }
 }
 
-bool TApplication::HandleMessage(MSG& msg) {
-    if (mainForm_ && mainForm_->DialogKey(msg)) return true;
+void TApplication::HandleMessage(MSG& msg) {
+    // A key the form takes runs its handler here, outside any window
+    // procedure, so its failures are caught here too.
+    try {
+        if (mainForm_ && mainForm_->DialogKey(msg)) return;
+    } catch (...) {
+        HandleException();
+        return;
+    }
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
-    return true;
 }
 
 void TApplication::ProcessMessages() {

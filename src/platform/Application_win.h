@@ -57,7 +57,7 @@ public:
 
 private:
     void AdoptForm(TForm* form);
-    bool HandleMessage(MSG& msg);
+    void HandleMessage(MSG& msg);
     void ShowMainForm();
     static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
 
