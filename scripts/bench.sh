@@ -51,3 +51,14 @@ echo "optimal against greedy longest-match parse (target: corpus optimal/greedy 
 "$root/build/host/bench/compare-parses" "${corpus[@]}"
 echo
 echo "targets: decode_mb_s >= 1500 on the executables; pack_s_per_mb <= 1"
+
+# --- Update under Wine -------------------------------------------------------
+# The update itself, from the start of RunUpdate to its return, with the three
+# real-size sample payloads, and the updater's size beyond its payloads.
+section "Update under Wine"
+
+game=$work/update-game
+rm -rf "$game" && mkdir -p "$game"
+"$root/scripts/with-wine.sh" -- wine "$root/build/windows/bench/windows/update-bench.exe" "Z:${game//\//\\}\\" 10
+python3 "$root/tests/executable/inspect_exe.py" "$bin/updater.exe" | head -n 1
+echo "targets: update_ms <= 300; updater.exe beyond its payloads <= 192 KiB"
