@@ -44,7 +44,7 @@ test-fuzz: fuzz-build
 	@scripts/run-fuzzers.sh 20
 
 test-wine: updater
-	@scripts/with-wine.sh ctest --preset windows
+	@ctest --preset windows
 
 bench: host updater
 	@scripts/bench.sh
@@ -53,7 +53,7 @@ fuzz: fuzz-build
 	@scripts/run-fuzzers.sh $(FUZZ_SECONDS)
 
 demo: updater
-	@scripts/with-wine.sh scripts/demo.sh
+	@scripts/demo.sh
 
 clean:
 	rm -rf build

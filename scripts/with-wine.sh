@@ -85,7 +85,10 @@ start_xvfb() {
 # - Managed=N: with no window manager under Xvfb, Wine draws the frames
 #   itself and puts every window exactly where the program asks;
 # - no crash dialog, which would wait for a click that never comes;
-# - the Japanese faces that programs ask for are drawn with the IPA fonts.
+# - the Japanese faces that programs ask for are drawn with the IPA fonts;
+# - as on Windows, a Western face that lacks Japanese letters borrows them
+#   from a Japanese one (Wine links no face for "MS Sans Serif" by itself),
+#   so text shows under a Western code page too.
 prefix_settings() {
   cat <<'EOF'
 Windows Registry Editor Version 5.00
@@ -102,6 +105,9 @@ Windows Registry Editor Version 5.00
 "MS PGothic"="IPAPGothic"
 "MS Gothic"="IPAGothic"
 "MS UI Gothic"="IPAPGothic"
+
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink]
+"MS Sans Serif"=hex(7):69,00,70,00,61,00,67,00,70,00,2e,00,74,00,74,00,66,00,2c,00,49,00,50,00,41,00,50,00,47,00,6f,00,74,00,68,00,69,00,63,00,00,00,00,00
 EOF
 }
 
