@@ -80,10 +80,6 @@ void RunCase(const std::string& name, const std::function<void()>& body) {
     }
 }
 
-void SkipCase(const std::string& name, const std::string& reason) {
-    PrintLine("skip " + Utf8FromCp932(name) + " (" + Utf8FromCp932(reason) + ")");
-}
-
 int Summary() {
     // A group that ran no case at all is a broken set-up, not a success.
     PrintLine(std::to_string(passed) + " passed, " + std::to_string(failed) + " failed");

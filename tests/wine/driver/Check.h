@@ -65,8 +65,6 @@ bool True(bool condition, const char* expression, const char* file, int line);
 // Runs one case: prints "ok   name" or "FAIL name" after its failures. The
 // name is code page 932.
 void RunCase(const std::string& name, const std::function<void()>& body);
-// A case that cannot run in this build, with the reason.
-void SkipCase(const std::string& name, const std::string& reason);
 // Prints "N passed, N failed" on a line of its own; the process exit code.
 int Summary();
 

@@ -5,8 +5,8 @@
 #include "Check.h"
 #include "GameFiles.h"
 #include "GameRegistry.h"
-#include "Input.h"
 #include "Groups.h"
+#include "Input.h"
 #include "Text.h"
 #include "UpdaterSteps.h"
 #include "WindowQuery.h"
@@ -78,7 +78,8 @@ FailedUpdate StartUntilError(const std::wstring& exe, const std::string& title, 
 void ExpectTargets(const Setup& setup, const std::string& folder, const std::vector<TargetState>& targets,
                    check::Where caller = check::Where::Here()) {
     check::CallerScope scope(caller);
-    for (std::size_t target = 0; target < targets.size(); ++target) ExpectTarget(setup, folder, target, targets[target]);
+    for (std::size_t target = 0; target < targets.size(); ++target)
+        ExpectTarget(setup, folder, target, targets[target]);
 }
 
 }  // namespace
@@ -128,32 +129,25 @@ void RunFailureCases(const Setup& setup) {
         });
     }
 
-    if (setup.updaterNoExe2.empty()) {
-        check::SkipCase("a missing EXE2 payload", "no --no-exe2 updater given");
-    } else {
-        check::RunCase("a missing EXE2 payload: two files new, the launcher untouched", [&] {
-            const std::string folder = NewFolder(setup, "no-exe2");
-            PutOldFiles(setup, folder);
-            REQUIRE(game_registry::SetGameDirPath(folder + "\\"));
-            FailedUpdate run = StartUntilError(setup.updaterNoExe2, "updater-no-exe2", "EXE2 リソースが見つかりません.");
-            ExpectTargets(setup, folder, {TargetState::Replaced, TargetState::Replaced, TargetState::Old});
-            ExpectStoppedThenClose(run.process, run.window, run.box);
-        });
-    }
+    check::RunCase("a missing EXE2 payload: two files new, the launcher untouched", [&] {
+        const std::string folder = NewFolder(setup, "no-exe2");
+        PutOldFiles(setup, folder);
+        REQUIRE(game_registry::SetGameDirPath(folder + "\\"));
+        FailedUpdate run =
+            StartUntilError(setup.updaterNoExe2, "updater-no-exe2", "EXE2 リソースが見つかりません.");
+        ExpectTargets(setup, folder, {TargetState::Replaced, TargetState::Replaced, TargetState::Old});
+        ExpectStoppedThenClose(run.process, run.window, run.box);
+    });
 
-    if (setup.updaterShortPayload.empty()) {
-        check::SkipCase("a payload one byte short", "no --short-payload updater given");
-    } else {
-        check::RunCase("a payload one byte short: a read error and an empty main program", [&] {
-            const std::string folder = NewFolder(setup, "short");
-            PutOldFiles(setup, folder);
-            REQUIRE(game_registry::SetGameDirPath(folder + "\\"));
-            FailedUpdate run =
-                StartUntilError(setup.updaterShortPayload, "updater-short-payload", "ストリームからの読み込みエラー.");
-            ExpectTargets(setup, folder, {TargetState::Replaced, TargetState::Empty, TargetState::Old});
-            ExpectStoppedThenClose(run.process, run.window, run.box);
-        });
-    }
+    check::RunCase("a payload one byte short: a read error and an empty main program", [&] {
+        const std::string folder = NewFolder(setup, "short");
+        PutOldFiles(setup, folder);
+        REQUIRE(game_registry::SetGameDirPath(folder + "\\"));
+        FailedUpdate run =
+            StartUntilError(setup.updaterShortPayload, "updater-short-payload", "ストリームからの読み込みエラー.");
+        ExpectTargets(setup, folder, {TargetState::Replaced, TargetState::Empty, TargetState::Old});
+        ExpectStoppedThenClose(run.process, run.window, run.box);
+    });
 
     // Made before the run: a folder whose mirufeza.exe leads to /dev/full,
     // where every write fails for want of space.

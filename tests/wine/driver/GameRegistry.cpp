@@ -67,8 +67,9 @@ bool RestrictSectionToReading() {
     PACL acl = nullptr;
     DWORD status = SetEntriesInAclA(1, &grant, nullptr, &acl);
     if (status == ERROR_SUCCESS)
-        status = SetSecurityInfo(section, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
-                                 nullptr, nullptr, acl, nullptr);
+        status =
+            SetSecurityInfo(section, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
+                            nullptr, nullptr, acl, nullptr);
     LocalFree(acl);
     RegCloseKey(section);
     return status == ERROR_SUCCESS;

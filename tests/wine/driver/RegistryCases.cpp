@@ -5,8 +5,8 @@
 #include "Check.h"
 #include "GameFiles.h"
 #include "GameRegistry.h"
-#include "Text.h"
 #include "Groups.h"
+#include "Text.h"
 #include "UpdaterSteps.h"
 #include "WindowQuery.h"
 

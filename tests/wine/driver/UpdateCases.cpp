@@ -75,18 +75,18 @@ void RunUpdateCases(const Setup& setup) {
         ExpectExitCode(process, 0);
     });
     for (const Dismissal& dismissal : kDismissals) {
-        check::RunCase(std::string("the completion box closes by ") + dismissal.label + "; the files are rewritten alike",
-                       [&] {
-                           REQUIRE(game_registry::SetGameDirPath(again + "\\"));
-                           UpdaterProcess process = UpdaterProcess::Start(setup.updater);
-                           const MessageBoxView box = PressStart(process, WaitForUpdaterWindow(process));
-                           ExpectCompletionBox(box);
-                           ExpectAllReplaced(setup, again);
-                           // The box has the focus on its button once it is up.
-                           CHECK(WaitUntil([&] { return FocusOf(process.ThreadId()) != nullptr; }));
-                           dismissal.dismiss(box.window, process.ThreadId());
-                           ExpectExitCode(process, 0);
-                       });
+        check::RunCase(
+            std::string("the completion box closes by ") + dismissal.label + "; the files are rewritten alike", [&] {
+                REQUIRE(game_registry::SetGameDirPath(again + "\\"));
+                UpdaterProcess process = UpdaterProcess::Start(setup.updater);
+                const MessageBoxView box = PressStart(process, WaitForUpdaterWindow(process));
+                ExpectCompletionBox(box);
+                ExpectAllReplaced(setup, again);
+                // The box has the focus on its button once it is up.
+                CHECK(WaitUntil([&] { return FocusOf(process.ThreadId()) != nullptr; }));
+                dismissal.dismiss(box.window, process.ThreadId());
+                ExpectExitCode(process, 0);
+            });
     }
 
     for (const FolderForm& form : kFolderForms) {

@@ -17,6 +17,13 @@ std::string Describe(TargetState state) {
     }
     return "?";
 }
+
+// The error box and the not-installed box belong to the application's own
+// window, not to the updater window.
+void ExpectOwnedByApplication(const MessageBoxView& box) {
+    CHECK_EQ(std::wstring(kApplicationClass), ClassNameOf(GetWindow(box.window, GW_OWNER)));
+}
+
 }  // namespace
 
 UpdaterWindow WaitForUpdaterWindow(const UpdaterProcess& process, check::Where caller) {
@@ -49,12 +56,14 @@ void ExpectCompletionBox(const MessageBoxView& box, check::Where caller) {
     if (!box.buttons.empty()) CHECK_EQ(std::wstring(L"OK"), box.buttons.front());
 }
 
-void ExpectErrorBox(const MessageBoxView& box, const std::string& title, const std::string& message, check::Where caller) {
+void ExpectErrorBox(const MessageBoxView& box, const std::string& title, const std::string& message,
+                    check::Where caller) {
     check::CallerScope scope(caller);
     CHECK_EQ(WideFromCp932(title), box.caption);
     CHECK_EQ(WideFromCp932(message), box.text);
     CHECK_EQ(Describe(BoxIcon::Stop), Describe(box.icon));
     CHECK_EQ(1u, box.buttons.size());
+    ExpectOwnedByApplication(box);
 }
 
 void ExpectNotInstalledBox(const MessageBoxView& box, check::Where caller) {
@@ -64,6 +73,7 @@ void ExpectNotInstalledBox(const MessageBoxView& box, check::Where caller) {
     CHECK_EQ(Describe(BoxIcon::None), Describe(box.icon));
     CHECK_EQ(1u, box.buttons.size());
     if (!box.buttons.empty()) CHECK_EQ(std::wstring(L"OK"), box.buttons.front());
+    ExpectOwnedByApplication(box);
 }
 
 void ExpectExitCode(const UpdaterProcess& process, DWORD expected, check::Where caller) {
@@ -100,7 +110,8 @@ void PutOldFiles(const Setup& setup, const std::string& folder, check::Where cal
         REQUIRE(WriteBytes(TargetIn(folder, target), OldContent(setup, target)));
 }
 
-void ExpectTarget(const Setup& setup, const std::string& folder, std::size_t target, TargetState expected, check::Where caller) {
+void ExpectTarget(const Setup& setup, const std::string& folder, std::size_t target, TargetState expected,
+                  check::Where caller) {
     check::CallerScope scope(caller);
     const std::optional<std::string> bytes = ReadBytes(TargetIn(folder, target));
     TargetState found = TargetState::Missing;
