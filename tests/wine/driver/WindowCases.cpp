@@ -54,6 +54,41 @@ const Closer kClosers[] = {
      }},
 };
 
+RECT ClientRect(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return client;
+}
+
+void SetOuterSize(HWND window, int width, int height) {
+    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Takes the window away from its size and back, waiting for each step.
+struct Resize {
+    const char* label;
+    void (*away)(HWND form);
+    void (*back)(HWND form);
+};
+
+const Resize kResizes[] = {
+    {"minimised and restored",
+     [](HWND form) {
+         ShowWindowAsync(form, SW_MINIMIZE);
+         CHECK(WaitUntil([&] { return IsIconic(form); }));
+     },
+     [](HWND form) {
+         ShowWindowAsync(form, SW_RESTORE);
+         CHECK(WaitUntil([&] { return !IsIconic(form) && ClientRect(form).right > 0; }));
+     }},
+    {"made smaller than its controls and then its own size again",
+     [](HWND form) {
+         SetOuterSize(form, 400, 200);
+         CHECK_EQ(WS_HSCROLL | WS_VSCROLL, GetWindowLongW(form, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL));
+     },
+     [](HWND form) { SetOuterSize(form, 618, 291); }},
+};
+
 struct ShowCommand {
     const char* label;
     WORD command;
@@ -133,22 +168,21 @@ void RunWindowCases(const Setup& setup) {
         });
     }
 
-    check::RunCase("minimised and restored, the window has its client area back, without scroll bars", [&] {
-        ReadyUpdater updater = StartReady(setup);
-        RECT before{};
-        GetClientRect(updater.window.form, &before);
-        ShowWindowAsync(updater.window.form, SW_MINIMIZE);
-        CHECK(WaitUntil([&] { return IsIconic(updater.window.form); }));
-        ShowWindowAsync(updater.window.form, SW_RESTORE);
-        CHECK(WaitUntil([&] { return !IsIconic(updater.window.form); }));
-        RECT after{};
-        GetClientRect(updater.window.form, &after);
-        CHECK_EQ(before, after);
-        const LONG style = GetWindowLongW(updater.window.form, GWL_STYLE);
-        CHECK_EQ(0l, style & (WS_HSCROLL | WS_VSCROLL));
-        Click(updater.window.exit);
-        ExpectExitCode(updater.process, 0);
-    });
+    // The window shows scroll bars only while its client area is smaller
+    // than its controls.
+    for (const Resize& resize : kResizes) {
+        check::RunCase(std::string(resize.label) + ", the window has its client area back, without scroll bars", [&] {
+            ReadyUpdater updater = StartReady(setup);
+            const HWND form = updater.window.form;
+            const RECT before = ClientRect(form);
+            resize.away(form);
+            resize.back(form);
+            CHECK_EQ(before, ClientRect(form));
+            CHECK_EQ(0l, GetWindowLongW(form, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL));
+            Click(updater.window.exit);
+            ExpectExitCode(updater.process, 0);
+        });
+    }
 
     for (const ShowCommand& show : kShowCommands) {
         check::RunCase(show.label, [&] {
