@@ -150,24 +150,44 @@ void TForm::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void TForm::UpdateScrollBars() {
-    RECT client;
-    GetClientRect(handle_, &client);
+    // Showing or hiding a bar resizes the client area and sends WM_SIZE again;
+    // the outcome below does not depend on which bars are on, so the nested
+    // call has nothing to change.
+    if (!handle_ || IsIconic(handle_) || updatingScrollBars_) return;
+    updatingScrollBars_ = true;
     int extentX = 0;
     int extentY = 0;
     for (TControl* control : controls_) {
         extentX = std::max(extentX, control->Left() + control->Width());
         extentY = std::max(extentY, control->Top() + control->Height());
     }
-    const auto fit = [this](int bar, int extent, int page, int& position) {
-        position = std::max(0, std::min(position, extent - page));
-        SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, extent > page ? extent - 1 : 0,
-                        static_cast<UINT>(page), position, 0};
+    // The client area as it would be without bars: a bar is needed only when
+    // the controls do not fit in that, and one bar can make the other needed.
+    const LONG style = GetWindowLongW(handle_, GWL_STYLE);
+    const int barWidth = GetSystemMetrics(SM_CXVSCROLL);
+    const int barHeight = GetSystemMetrics(SM_CYHSCROLL);
+    RECT client;
+    GetClientRect(handle_, &client);
+    int width = client.right + ((style & WS_VSCROLL) ? barWidth : 0);
+    int height = client.bottom + ((style & WS_HSCROLL) ? barHeight : 0);
+    bool horizontal = extentX > width;
+    bool vertical = extentY > height;
+    if (horizontal && !vertical) vertical = extentY > height - barHeight;
+    if (vertical && !horizontal) horizontal = extentX > width - barWidth;
+    if (vertical) width -= barWidth;
+    if (horizontal) height -= barHeight;
+
+    const auto fit = [this](int bar, bool needed, int extent, int page, int& position) {
+        position = needed ? std::max(0, std::min(position, extent - page)) : 0;
+        SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, needed ? extent - 1 : 0,
+                        static_cast<UINT>(needed ? page : 0), position, 0};
         SetScrollInfo(handle_, bar, &info, TRUE);
-        ShowScrollBar(handle_, bar, extent > page);
+        ShowScrollBar(handle_, bar, needed);
     };
-    fit(SB_HORZ, extentX, client.right, scrollX_);
-    fit(SB_VERT, extentY, client.bottom, scrollY_);
+    fit(SB_HORZ, horizontal, extentX, width, scrollX_);
+    fit(SB_VERT, vertical, extentY, height, scrollY_);
     for (TControl* control : controls_) control->PlaceAt(scrollX_, scrollY_);
+    updatingScrollBars_ = false;
 }
 
 void TForm::ScrollBy(int bar, WPARAM request) {

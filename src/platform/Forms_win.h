@@ -93,4 +93,5 @@ private:
     HWND activeControl_ = nullptr;
     int scrollX_ = 0;
     int scrollY_ = 0;
+    bool updatingScrollBars_ = false;
 };
