@@ -7,6 +7,7 @@
 #   make updater build build/bin/updater.exe (payloads from PAYLOAD_DIR, or samples)
 
 SHELL := /bin/bash
+MAKEFLAGS += --no-print-directory
 PAYLOAD_DIR ?=
 FUZZ_SECONDS ?= 600
 JOBS ?= 2
