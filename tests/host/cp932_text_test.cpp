@@ -10,9 +10,13 @@ namespace {
 const std::string kSo = "ソ";
 
 struct PeriodCase {
+    const char* name;
     std::string message;
     std::string shown;
 };
+
+// Names the case in test listings, instead of dumping its bytes.
+void PrintTo(const PeriodCase& c, std::ostream* os) { *os << c.name; }
 
 class ClosingPeriod : public testing::TestWithParam<PeriodCase> {};
 
@@ -21,22 +25,27 @@ TEST_P(ClosingPeriod, AppendsAfterCharactersThatSortAboveThePeriod) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ErrorBox, ClosingPeriod, testing::Values(
-    PeriodCase{"ファイル C:\\a を作成できません", "ファイル C:\\a を作成できません."},
-    PeriodCase{"完了しました。", "完了しました。."},
-    PeriodCase{"ends in a letter", "ends in a letter."},
-    PeriodCase{"code 7", "code 7."},
-    PeriodCase{"already.", "already."},
-    PeriodCase{"(paren)", "(paren)"},
-    PeriodCase{"bang!", "bang!"},
-    PeriodCase{"space ", "space "},
-    PeriodCase{"slash/", "slash/."},
-    PeriodCase{"", ""},
-    PeriodCase{"ends in " + kSo, "ends in " + kSo + "."}));
+    PeriodCase{"FileCreationMessage", "ファイル C:\\a を作成できません", "ファイル C:\\a を作成できません."},
+    PeriodCase{"EndsInIdeographicFullStop", "完了しました。", "完了しました。."},
+    PeriodCase{"EndsInALetter", "ends in a letter", "ends in a letter."},
+    PeriodCase{"EndsInADigit", "code 7", "code 7."},
+    PeriodCase{"EndsInAPeriod", "already.", "already."},
+    PeriodCase{"EndsInAParenthesis", "(paren)", "(paren)"},
+    PeriodCase{"EndsInABang", "bang!", "bang!"},
+    PeriodCase{"EndsInASpace", "space ", "space "},
+    PeriodCase{"EndsInASlash", "slash/", "slash/."},
+    PeriodCase{"Empty", "", ""},
+    PeriodCase{"EndsInATrailByteBackslash", "ends in " + kSo, "ends in " + kSo + "."}),
+    [](const testing::TestParamInfo<PeriodCase>& info) { return std::string(info.param.name); });
 
 struct TitleCase {
+    const char* name;
     std::string path;
     std::string title;
 };
+
+// Names the case in test listings, instead of dumping its bytes.
+void PrintTo(const TitleCase& c, std::ostream* os) { *os << c.name; }
 
 class ApplicationTitle : public testing::TestWithParam<TitleCase> {};
 
@@ -45,15 +54,16 @@ TEST_P(ApplicationTitle, IsTheFileNameCutAtItsFirstDotWithLaterLettersLowered) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ExecutableNames, ApplicationTitle, testing::Values(
-    TitleCase{"C:\\Games\\updater.exe", "updater"},
-    TitleCase{"C:\\Games\\UPDATER.EXE", "Updater"},
-    TitleCase{"Z:\\tmp\\Patch.v2.exe", "Patch"},
-    TitleCase{"C:\\dir.with.dots\\Setup.exe", "Setup"},
-    TitleCase{"C:/unix/style/MyTool.exe", "Mytool"},
-    TitleCase{"C:\\" + kSo + "UP\\Run.exe", "Run"},
-    TitleCase{"C:\\x\\" + kSo + "UP.exe", kSo + "up"},
-    TitleCase{"C:\\x\\アップデータ.exe", "アップデータ"},
-    TitleCase{"noext", "noext"}));
+    TitleCase{"Lowercase", "C:\\Games\\updater.exe", "updater"},
+    TitleCase{"UppercaseKeepsTheFirstLetter", "C:\\Games\\UPDATER.EXE", "Updater"},
+    TitleCase{"CutAtTheFirstDot", "Z:\\tmp\\Patch.v2.exe", "Patch"},
+    TitleCase{"DotsInTheDirectory", "C:\\dir.with.dots\\Setup.exe", "Setup"},
+    TitleCase{"ForwardSlashes", "C:/unix/style/MyTool.exe", "Mytool"},
+    TitleCase{"TrailByteBackslashInTheDirectory", "C:\\" + kSo + "UP\\Run.exe", "Run"},
+    TitleCase{"TrailByteBackslashInTheName", "C:\\x\\" + kSo + "UP.exe", kSo + "up"},
+    TitleCase{"DoubleByteName", "C:\\x\\アップデータ.exe", "アップデータ"},
+    TitleCase{"NoDirectoryNoExtension", "noext", "noext"}),
+    [](const testing::TestParamInfo<TitleCase>& info) { return std::string(info.param.name); });
 
 TEST(PathSeparator, IsJudgedByWholeCharacters) {
     EXPECT_TRUE(Cp932::EndsWithPathSeparator("C:\\Game\\"));

@@ -132,6 +132,9 @@ struct ValueCase {
     std::string error;
 };
 
+// Names the case in test listings, instead of dumping its bytes.
+void PrintTo(const ValueCase& c, std::ostream* os) { *os << c.what; }
+
 class StoredValues : public GameDirectoryLookup, public testing::WithParamInterface<ValueCase> {};
 
 TEST_P(StoredValues, GiveTheDirectoryOrTheTypeError) {

@@ -102,9 +102,13 @@ TEST(RunUpdate, ADamagedPayloadLeavesAnEmptyClosedTarget) {
 }
 
 struct PathCase {
+    const char* name;
     std::string directory;
     std::string path;
 };
+
+// Names the case in test listings, instead of dumping its bytes.
+void PrintTo(const PathCase& c, std::ostream* os) { *os << c.name; }
 
 class TargetPaths : public testing::TestWithParam<PathCase> {};
 
@@ -113,12 +117,13 @@ TEST_P(TargetPaths, PutTheFileInsideTheDirectory) {
 }
 
 INSTANTIATE_TEST_SUITE_P(GameDirectories, TargetPaths, testing::Values(
-    PathCase{"C:\\Game\\", "C:\\Game\\gatebox.exe"},
-    PathCase{"C:\\Game", "C:\\Game\\gatebox.exe"},
-    PathCase{"C:/Game/", "C:/Game/gatebox.exe"},
-    PathCase{"C:\\ゲームソ", "C:\\ゲームソ\\gatebox.exe"},
-    PathCase{"C:\\ゲームソ\\", "C:\\ゲームソ\\gatebox.exe"},
-    PathCase{"%ProgramFiles%\\Game\\", "%ProgramFiles%\\Game\\gatebox.exe"},
-    PathCase{"", "gatebox.exe"}));
+    PathCase{"TrailingBackslash", "C:\\Game\\", "C:\\Game\\gatebox.exe"},
+    PathCase{"NoSeparator", "C:\\Game", "C:\\Game\\gatebox.exe"},
+    PathCase{"ForwardSlash", "C:/Game/", "C:/Game/gatebox.exe"},
+    PathCase{"EndsInATrailByteBackslash", "C:\\ゲームソ", "C:\\ゲームソ\\gatebox.exe"},
+    PathCase{"TrailByteThenBackslash", "C:\\ゲームソ\\", "C:\\ゲームソ\\gatebox.exe"},
+    PathCase{"UnexpandedVariable", "%ProgramFiles%\\Game\\", "%ProgramFiles%\\Game\\gatebox.exe"},
+    PathCase{"Empty", "", "gatebox.exe"}),
+    [](const testing::TestParamInfo<PathCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
