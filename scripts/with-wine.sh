@@ -111,7 +111,7 @@ Windows Registry Editor Version 5.00
 EOF
 }
 
-prefix_version() { prefix_settings | sha256sum | cut -c1-16; }
+prefix_version() { { prefix_settings; echo marlett; } | sha256sum | cut -c1-16; }
 
 prepare_prefix() {
   local marker=$WINEPREFIX/.updater-prefix-ready
@@ -119,6 +119,9 @@ prepare_prefix() {
   echo "with-wine: preparing the Wine prefix $WINEPREFIX" >&2
   rm -rf "$WINEPREFIX"
   wineboot --init >/dev/null 2>&1
+  # Wine draws the title-bar buttons with the Marlett symbol font, which
+  # Debian ships beside Wine (fonts-wine) but Wine does not look for there.
+  ln -sf /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"
   { printf '\xff\xfe'; prefix_settings | sed 's/$/\r/' | iconv -f UTF-8 -t UTF-16LE; } >"$scratch/settings.reg"
   wine regedit /S "$(winepath -w "$scratch/settings.reg")" >/dev/null 2>&1
   wineserver -w
