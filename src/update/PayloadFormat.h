@@ -60,7 +60,7 @@ inline constexpr int kMaxDistance = kFarCopyMaxDistance;
 inline constexpr int kMaxItemLength = 4096;
 
 inline constexpr bool IsLiteralRun(unsigned code) {
-    return code < kNearCopyCode && (code & 3) == kLiteralRunTag;
+    return (code & (kNearCopyCode | 3)) == kLiteralRunTag;
 }
 inline constexpr int LiteralRunLength(unsigned code) { return static_cast<int>(code >> 2) + kMinLiteralRun; }
 

@@ -140,6 +140,27 @@ TEST(DecodePayload, LastItemPastTheUnpackedSizeIsWrittenWhole) {
     EXPECT_EQ(output.data, Bytes(4097, 'Q'));
 }
 
+// Literal bytes are single items: decoding stops after the one that reaches
+// the unpacked size, and the window is flushed after the one that fills it to
+// 2 MiB, then the group's further items follow.
+TEST(DecodePayload, LiteralBytesStopWhereSingleItemsWould) {
+    TokenStream literals;
+    literals.Literal('a').Literal('b').Literal('c').Literal('d').Literal('e');
+    EXPECT_EQ(Decode(literals.Payload(3)).data, (Bytes{'a', 'b', 'c'}));
+
+    TokenStream copyAfter;
+    copyAfter.Literal('a').Literal('b').Literal('c').Copy({0x04}, 2, 2);
+    EXPECT_EQ(Decode(copyAfter.Payload(3)).data, (Bytes{'a', 'b', 'c'})) << "the copy after the end is not made";
+
+    TokenStream acrossFlush;
+    acrossFlush.History(997).FillTo(2 * MiB - 3, 997);
+    for (std::uint8_t byte : {'w', 'x', 'y', 'z', 'v'}) acrossFlush.Literal(byte);
+    acrossFlush.FarCopy(16384, 0x00, 3);
+    const Recording output = Decode(acrossFlush.Payload());
+    EXPECT_EQ(output.writes, (std::vector<std::int32_t>{MiB, MiB + 5}));
+    EXPECT_TRUE(output.data == acrossFlush.Expected());
+}
+
 TEST(DecodePayload, FullLastGroupEndsTheStream) {
     TokenStream stream;
     stream.History(5).Copy({0x10}, 5, 2).Literal('e').Run(Bytes(9, 'r'));
