@@ -3,8 +3,8 @@
 about it: the subsystem, the DLLs it imports, its resources (type, name,
 language, size) and its manifest.
 
-usage: inspect_exe.py EXE                  print a summary
-       inspect_exe.py EXE --check PAYLOADS check it as a release build, against
+usage: exe_facts.py EXE                  print a summary
+       exe_facts.py EXE --check PAYLOADS check it as a release build, against
                                            the folder of packed payloads
 """
 import struct
