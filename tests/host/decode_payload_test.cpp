@@ -148,6 +148,14 @@ TEST(DecodePayload, LiteralBytesStopWhereSingleItemsWould) {
     literals.Literal('a').Literal('b').Literal('c').Literal('d').Literal('e');
     EXPECT_EQ(Decode(literals.Payload(3)).data, (Bytes{'a', 'b', 'c'}));
 
+    // Far into a long stream, where the input gives no sign of the end.
+    TokenStream longer;
+    longer.History(997).FillTo(100000, 997);
+    for (std::uint8_t byte : {'a', 'b', 'c', 'd', 'e'}) longer.Literal(byte);
+    longer.FillTo(300000, 997);
+    const Bytes decoded = Decode(longer.Payload(100002)).data;
+    EXPECT_TRUE(decoded == Bytes(longer.Expected().begin(), longer.Expected().begin() + 100002));
+
     TokenStream copyAfter;
     copyAfter.Literal('a').Literal('b').Literal('c').Copy({0x04}, 2, 2);
     EXPECT_EQ(Decode(copyAfter.Payload(3)).data, (Bytes{'a', 'b', 'c'})) << "the copy after the end is not made";
@@ -203,12 +211,17 @@ TEST(DecodePayload, RefusesMalformedTokenStreams) {
     SetField(negativePacked, 4, INT32_MIN);
     TokenStream eightLiterals;
     eightLiterals.History(8);
+    // A far copy one byte beyond, with much stream and output after it. Its
+    // stated distance only builds the expected bytes, never reached here.
+    TokenStream beyondMidStream;
+    beyondMidStream.History(16383).Copy({0xFF, 0xFF, 0x00}, 1, 3).History(100).FillTo(30000, 997);
 
     const Case cases[] = {
         {"negative packed size", negativePacked},
         {"copy before any byte", tokens({0x80, 0x00}, 2)},
         {"copy reaching one byte too far", tokens({0x20, 'a', 'b', 0x04}, 5)},
         {"far copy one byte beyond", TokenStream().History(16383).FarCopy(16384, 0, 3).Payload()},
+        {"far copy one byte beyond, mid-stream", beyondMidStream.Payload()},
         {"empty stream", tokens({}, 1)},
         {"stream of a flag byte only", tokens({0x00}, 1)},
         {"literals run out", tokens({0x00, 'a', 'b'}, 3)},
