@@ -41,7 +41,12 @@ public:
     TokenStream& Copy(std::initializer_list<std::uint8_t> code, int distance, int length) {
         Flag(true);
         tokens_.insert(tokens_.end(), code);
-        for (int i = 0; i < length; ++i) expected_.push_back(expected_[expected_.size() - distance]);
+        // A copy reaching before the first byte stands for nothing the decoder
+        // may produce (it must refuse it); zeros keep the builder in bounds.
+        for (int i = 0; i < length; ++i) {
+            const std::size_t produced = expected_.size();
+            expected_.push_back(static_cast<std::size_t>(distance) <= produced ? expected_[produced - distance] : 0);
+        }
         return *this;
     }
 
