@@ -24,7 +24,9 @@ struct TBounds {
 
 class TControl : public TObject {
 public:
-    explicit TControl(TBounds bounds) : bounds_(bounds) {}
+    static constexpr int kNoTabStop = -1;
+
+    explicit TControl(TBounds bounds, int tabOrder = kNoTabStop) : bounds_(bounds), tabOrder_(tabOrder) {}
     TControl(const TControl&) = delete;
     TControl& operator=(const TControl&) = delete;
 
@@ -34,7 +36,8 @@ public:
     int Width() const { return bounds_.width; }
     int Height() const { return bounds_.height; }
 
-    virtual bool TabStop() const { return false; }
+    bool TabStop() const { return tabOrder_ != kNoTabStop; }
+    int TabOrder() const { return tabOrder_; }
     virtual void CreateHandle(HWND parent, HFONT font) = 0;
     // Moves the window by (dx, dy) without changing the stored layout: the
     // form scrolls its controls this way.
@@ -43,17 +46,18 @@ public:
 protected:
     HWND handle_ = nullptr;
     TBounds bounds_;
+
+private:
+    int tabOrder_;
 };
 
 class TButton : public TControl {
 public:
     TButton(TBounds bounds, std::string caption, int tabOrder)
-        : TControl(bounds), caption_(std::move(caption)), tabOrder_(tabOrder) {}
+        : TControl(bounds, tabOrder), caption_(std::move(caption)) {}
 
     TNotifyEvent OnClick;
 
-    bool TabStop() const override { return true; }
-    int TabOrder() const { return tabOrder_; }
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
     void Click();
@@ -63,6 +67,5 @@ public:
 
 private:
     std::string caption_;
-    int tabOrder_;
     bool enabled_ = true;
 };

@@ -95,9 +95,8 @@ std::vector<TControl*> TForm::TabStops() const {
     std::vector<TControl*> stops;
     for (TControl* control : controls_)
         if (control->TabStop() && IsWindowEnabled(control->Handle())) stops.push_back(control);
-    std::stable_sort(stops.begin(), stops.end(), [](TControl* a, TControl* b) {
-        return static_cast<TButton*>(a)->TabOrder() < static_cast<TButton*>(b)->TabOrder();
-    });
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](TControl* a, TControl* b) { return a->TabOrder() < b->TabOrder(); });
     return stops;
 }
 
@@ -130,8 +129,8 @@ bool TForm::DialogKey(const MSG& msg) {
     if (msg.wParam == VK_RETURN) {
         const HWND focus = GetFocus();
         for (TControl* control : controls_)
-            if (control->Handle() == focus && control->TabStop()) {
-                static_cast<TButton*>(control)->Click();
+            if (auto* button = dynamic_cast<TButton*>(control); button && button->Handle() == focus) {
+                button->Click();
                 return true;
             }
     }
