@@ -32,21 +32,28 @@ void TForm::SetLayout(const TFormLayout& layout) {
 
 void TForm::SetLeft(int left) {
     left_ = left;
-    if (handle_) SetWindowPos(handle_, nullptr, left_, top_, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveToPosition();
 }
 
 void TForm::SetTop(int top) {
     top_ = top;
+    MoveToPosition();
+}
+
+void TForm::MoveToPosition() {
     if (handle_) SetWindowPos(handle_, nullptr, left_, top_, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TForm::DoCreate() {
+// An event's failure is shown by the application; the form goes on.
+void TForm::FireEvent(const TNotifyEvent& event) {
     try {
-        if (OnCreate) OnCreate(this);
+        if (event) event(this);
     } catch (...) {
         application_.HandleException();
     }
 }
+
+void TForm::DoCreate() { FireEvent(OnCreate); }
 
 void TForm::HandleNeeded() {
     if (handle_) return;
@@ -72,11 +79,7 @@ void TForm::HandleNeeded() {
 
 void TForm::Show() {
     HandleNeeded();
-    try {
-        if (OnShow) OnShow(this);
-    } catch (...) {
-        application_.HandleException();
-    }
+    FireEvent(OnShow);
     switch (windowState_) {
         case TWindowState::wsMaximized: ShowWindow(handle_, SW_SHOWMAXIMIZED); break;
         case TWindowState::wsMinimized: ShowWindow(handle_, SW_SHOWMINNOACTIVE); break;

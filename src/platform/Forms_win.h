@@ -71,6 +71,8 @@ protected:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+    void MoveToPosition();
+    void FireEvent(const TNotifyEvent& event);
     LRESULT HandleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(WPARAM wParam, LPARAM lParam);
     void FocusFirstControl();

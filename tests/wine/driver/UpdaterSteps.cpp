@@ -47,32 +47,34 @@ MessageBoxView WaitForBox(const UpdaterProcess& process, check::Where caller) {
     return ReadMessageBox(box);
 }
 
-void ExpectCompletionBox(const MessageBoxView& box, check::Where caller) {
-    check::CallerScope scope(caller);
-    CHECK_EQ(WideFromCp932("情報"), box.caption);
-    CHECK_EQ(WideFromCp932("アップデート完了しました"), box.text);
-    CHECK_EQ(Describe(BoxIcon::Information), Describe(box.icon));
+namespace {
+
+// A box with one OK button and the given caption, text and icon.
+void ExpectOkBox(const MessageBoxView& box, const std::string& caption, const std::string& text, BoxIcon icon) {
+    CHECK_EQ(WideFromCp932(caption), box.caption);
+    CHECK_EQ(WideFromCp932(text), box.text);
+    CHECK_EQ(Describe(icon), Describe(box.icon));
     CHECK_EQ(1u, box.buttons.size());
     if (!box.buttons.empty()) CHECK_EQ(std::wstring(L"OK"), box.buttons.front());
+}
+
+}  // namespace
+
+void ExpectCompletionBox(const MessageBoxView& box, check::Where caller) {
+    check::CallerScope scope(caller);
+    ExpectOkBox(box, "情報", "アップデート完了しました", BoxIcon::Information);
 }
 
 void ExpectErrorBox(const MessageBoxView& box, const std::string& title, const std::string& message,
                     check::Where caller) {
     check::CallerScope scope(caller);
-    CHECK_EQ(WideFromCp932(title), box.caption);
-    CHECK_EQ(WideFromCp932(message), box.text);
-    CHECK_EQ(Describe(BoxIcon::Stop), Describe(box.icon));
-    CHECK_EQ(1u, box.buttons.size());
+    ExpectOkBox(box, title, message, BoxIcon::Stop);
     ExpectOwnedByApplication(box);
 }
 
 void ExpectNotInstalledBox(const MessageBoxView& box, check::Where caller) {
     check::CallerScope scope(caller);
-    CHECK_EQ(WideFromCp932("中止"), box.caption);
-    CHECK_EQ(WideFromCp932("ゲーム本体が正常にインストールされていません。"), box.text);
-    CHECK_EQ(Describe(BoxIcon::None), Describe(box.icon));
-    CHECK_EQ(1u, box.buttons.size());
-    if (!box.buttons.empty()) CHECK_EQ(std::wstring(L"OK"), box.buttons.front());
+    ExpectOkBox(box, "中止", "ゲーム本体が正常にインストールされていません。", BoxIcon::None);
     ExpectOwnedByApplication(box);
 }
 
